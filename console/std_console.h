@@ -1,0 +1,29 @@
+// The console of a real run: buffered standard output, standard input read
+// line by line, keys and screen clearing from the platform terminal.
+#pragma once
+
+#include <string>
+
+#include "console/console.h"
+
+namespace kestrel {
+
+class StdConsole : public Console {
+ public:
+  StdConsole();
+  ~StdConsole() override;
+
+  void writeText(std::string_view text) override;
+  void clearScreen() override;
+  unsigned char readKey() override;
+  std::string readLine() override;
+  bool inputEnded() const override { return inputEnded_; }
+  void flush() override;
+
+ private:
+  std::string output_;
+  bool dropLineFeed_ = false;  // the last line ended at a lone "\r" so far
+  bool inputEnded_ = false;
+};
+
+}  // namespace kestrel

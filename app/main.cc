@@ -1,0 +1,17 @@
+// Kestrelbook: a card-index database for the text console.
+#include <exception>
+
+#include "app/app.h"
+#include "console/error_report.h"
+#include "console/std_console.h"
+
+int main() {
+  kestrel::StdConsole console;
+  kestrel::Program program(console, kestrel::systemFileSystem());
+  try {
+    kestrel::runProgram(program);
+  } catch (const std::exception& error) {
+    return kestrel::reportError(console, error.what());
+  }
+  return 0;
+}

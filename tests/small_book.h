@@ -1,0 +1,46 @@
+// A small record book for screen tests: margin 2, the columns "name" and
+// "age", the default label texts, and the records given.
+#pragma once
+
+#include "config/configuration.h"
+#include "test_program.h"
+
+namespace kestrel {
+
+struct SmallBook : TestProgram {
+  explicit SmallBook(std::vector<Record> records = {}, FileSystem& files = systemFileSystem())
+      : TestProgram(files) {
+    program.config = parseConfiguration("[columns]\r\nname\r\nage\r\n[indentation]\r\nm 2\r\n");
+    program.records = std::move(records);
+  }
+};
+
+/// The margin of the small book.
+inline const std::string M = "  ";
+/// The small book's column labels.
+inline const std::string kName = "  name ";
+inline const std::string kAge = "  age  ";
+
+/// The records "r1" to "rN", each with the age "N".
+inline std::vector<Record> numberedRecords(int count) {
+  std::vector<Record> records;
+  for (int i = 1; i <= count; ++i) {
+    const std::string number = std::to_string(i);
+    records.push_back({std::string("r").append(number), number});
+  }
+  return records;
+}
+
+/// The record file holding the records.
+inline std::string recordFileOf(const std::vector<Record>& records) {
+  std::string file;
+  for (const Record& record : records) {
+    for (const std::string& field : record) {
+      file += field + "\r\n";
+    }
+    file += "\xC2\xAD\r\n";
+  }
+  return file;
+}
+
+}  // namespace kestrel

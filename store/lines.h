@@ -15,8 +15,11 @@ class LineReader {
     if (rest_.empty()) {
       return false;
     }
-    const std::size_t end = rest_.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
+    std::size_t end = 0;
+    while (end < rest_.size() && rest_[end] != '\n' && rest_[end] != '\r') {
+      ++end;
+    }
+    if (end == rest_.size()) {
       line = rest_;
       rest_ = {};
       return true;

@@ -4,26 +4,15 @@
 #include <gtest/gtest.h>
 
 #include "pty_session.h"
+#include "small_book.h"
 #include "temp_dir.h"
 
 namespace kestrel {
 namespace {
 
-const std::string kMargin(16, ' ');
 const std::string kRecordFile = "dBase/Kestrelbook.txt";
 // Two columns under the default texts and margin.
 const std::string kConfig = "[columns]\r\nname\r\ncity\r\n";
-
-std::string recordFileOf(const std::vector<std::vector<std::string>>& records) {
-  std::string file;
-  for (const auto& record : records) {
-    for (const std::string& field : record) {
-      file += field + "\r\n";
-    }
-    file += "\xC2\xAD\r\n";
-  }
-  return file;
-}
 
 // A terminal that passes bytes unchanged both ways, without echo.
 PtyOptions exactTerminal() {

@@ -112,12 +112,7 @@ TEST(InsertRecordTest, DialoguesComeStoredFieldFirstAndOnlyWhereTheComparisonRea
     book.console.addLine(line);
   }
   EXPECT_EQ(insertRecord(book.program), Screen(screen::ShowRecord{1}));
-  const std::string transcript = book.console.transcript();
-  std::string asked;
-  for (std::size_t at = 0; (at = transcript.find("Character ", at)) != std::string::npos; ++at) {
-    asked.push_back(transcript[at + 10]);
-  }
-  EXPECT_EQ(asked, "\xE1\xC1\xC2\xE2");
+  EXPECT_EQ(taughtBytes(book.console.transcript()), "\xE1\xC1\xC2\xE2");
   EXPECT_EQ(book.console.linesLeft(), 0u);
   EXPECT_EQ(parseConfiguration(readFileBytes("Kestrelbook.cfg")).specialCharacters.size(), 4u);
 }

@@ -43,4 +43,14 @@ inline std::string recordFileOf(const std::vector<Record>& records) {
   return file;
 }
 
+/// The bytes that learning dialogues in the transcript asked about, in order.
+inline std::string taughtBytes(const std::string& transcript) {
+  constexpr std::string_view kAsk = "Character ";
+  std::string asked;
+  for (std::size_t at = 0; (at = transcript.find(kAsk, at)) != std::string::npos; ++at) {
+    asked.push_back(transcript[at + kAsk.size()]);
+  }
+  return asked;
+}
+
 }  // namespace kestrel

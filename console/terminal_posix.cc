@@ -74,7 +74,7 @@ void prepareStreams() {}
 unsigned char readKey() {
   TerminalHandle terminal;
   if (terminal.fd() < 0) {
-    throw FatalError("no console keyboard to read a key from (no controlling terminal)");
+    throw FatalError("no console keyboard to read a key from: start Kestrelbook in a terminal");
   }
   struct termios saved;
   if (tcgetattr(terminal.fd(), &saved) != 0) {

@@ -11,9 +11,7 @@ namespace {
 constexpr std::size_t kFlushThreshold = 1 << 16;
 }  // namespace
 
-StdConsole::StdConsole() {
-  terminal::prepareStreams();
-}
+StdConsole::StdConsole(std::FILE* in, std::FILE* out) : in_(in), out_(out) {}
 
 StdConsole::~StdConsole() {
   flush();
@@ -28,10 +26,10 @@ void StdConsole::writeText(std::string_view text) {
 
 void StdConsole::flush() {
   if (!output_.empty()) {
-    std::fwrite(output_.data(), 1, output_.size(), stdout);
+    std::fwrite(output_.data(), 1, output_.size(), out_);
     output_.clear();
   }
-  std::fflush(stdout);
+  std::fflush(out_);
 }
 
 void StdConsole::clearScreen() {
@@ -47,11 +45,11 @@ unsigned char StdConsole::readKey() {
 std::string StdConsole::readLine() {
   flush();
   std::string line;
-  int c = std::getc(stdin);
+  int c = std::getc(in_);
   // A lone "\r" ended the previous line without waiting for what follows;
   // a "\n" right behind it belongs to that line end.
   if (dropLineFeed_ && c == '\n') {
-    c = std::getc(stdin);
+    c = std::getc(in_);
   }
   dropLineFeed_ = false;
   if (c == EOF) {
@@ -64,7 +62,7 @@ std::string StdConsole::readLine() {
       break;
     }
     line.push_back(static_cast<char>(c));
-    c = std::getc(stdin);
+    c = std::getc(in_);
   }
   return line;
 }

@@ -2,6 +2,7 @@
 // line by line, keys and screen clearing from the platform terminal.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "console/console.h"
@@ -10,7 +11,8 @@ namespace kestrel {
 
 class StdConsole : public Console {
  public:
-  StdConsole();
+  /// Reads lines from in and writes to out; a real run passes stdin and stdout.
+  StdConsole(std::FILE* in, std::FILE* out);
   ~StdConsole() override;
 
   void writeText(std::string_view text) override;
@@ -21,6 +23,8 @@ class StdConsole : public Console {
   void flush() override;
 
  private:
+  std::FILE* in_;
+  std::FILE* out_;
   std::string output_;
   bool dropLineFeed_ = false;  // the last line ended at a lone "\r" so far
   bool inputEnded_ = false;

@@ -40,7 +40,7 @@ void answer(PtySession& session, std::string_view prompt, std::string_view typed
 TEST(EndToEndRecords, SelectBrowseEditDeleteAndDeleteAll) {
   TempDir dir;
   writeFileBytes("Kestrelbook.cfg", kConfig);
-  writeFileBytes(kRecordFile, recordFileOf({{"Ann", "Oslo"}, {"Bob", "Rome"}, {"Cy", "Nice"}}));
+  writeFileBytes(kRecordFile, formatRecords({{"Ann", "Oslo"}, {"Bob", "Rome"}, {"Cy", "Nice"}}));
   PtySession session(exactTerminal());
 
   answer(session, "Total number of records: 3.", "2");
@@ -55,7 +55,7 @@ TEST(EndToEndRecords, SelectBrowseEditDeleteAndDeleteAll) {
   answer(session, "Enter record number from 1 to 2: ", "\r");
   ASSERT_TRUE(session.readUntil("Total number of records: 2."));
   EXPECT_NE(session.output().find("Record number 3:"), std::string::npos);
-  EXPECT_EQ(readFileBytes(kRecordFile), recordFileOf({{"Bea", "Rome"}, {"Cy", "Nice"}}));
+  EXPECT_EQ(readFileBytes(kRecordFile), formatRecords({{"Bea", "Rome"}, {"Cy", "Nice"}}));
 
   session.send("4");
   answer(session, "                         n - no", "q");
@@ -69,7 +69,7 @@ TEST(EndToEndRecords, SelectBrowseEditDeleteAndDeleteAll) {
 TEST(EndToEndRecords, ThousandsOfTypedAheadStepsOnASmallStack) {
   TempDir dir;
   writeFileBytes("Kestrelbook.cfg", kConfig);
-  writeFileBytes(kRecordFile, recordFileOf({{"a", "1"}, {"b", "2"}, {"c", "3"}}));
+  writeFileBytes(kRecordFile, formatRecords({{"a", "1"}, {"b", "2"}, {"c", "3"}}));
   PtyOptions options = exactTerminal();
   options.stackLimit = 256 * 1024;
   PtySession session(options);
@@ -155,13 +155,34 @@ TEST(EndToEndRecords, InsertDuplicateTeachAndFind) {
     EXPECT_NE(out.find(kMargin + "Records that match your keyword: 2.1 and 2.\n\n\n" + kMargin +
                        "First one: \n\n\n\n"),
               std::string::npos);
-    EXPECT_EQ(readFileBytes(kRecordFile), recordFileOf({{"Ann", "K\xC4ln"}, {"ann ", "k\xE4ln"}}));
+    EXPECT_EQ(readFileBytes(kRecordFile), formatRecords({{"Ann", "K\xC4ln"}, {"ann ", "k\xE4ln"}}));
     const std::string config = readFileBytes("Kestrelbook.cfg");
     EXPECT_TRUE(config.ends_with("[special_characters]\r\n\xC4 228\r\n\xE4 228\r\n")) << config;
   }
   // Nothing is echoed on this terminal, so where the lines come from must
   // not change a single byte on screen.
   EXPECT_EQ(outputs[0], outputs[1]);
+}
+
+// When standard input ends while a character is being taught, no reply can
+// ever come: the program stops with an error, and what it saved stays saved.
+TEST(EndToEndRecords, InputEndingDuringTheDialogueStopsTheProgram) {
+  TempDir dir;
+  writeFileBytes("Kestrelbook.cfg", kConfig);
+  const std::vector<Record> stored = {{"x", "K\xC4ln"}};
+  writeFileBytes(kRecordFile, formatRecords(stored));
+  writeFileBytes("input.txt", "x\r\ny\r\n");
+  PtyOptions options = exactTerminal();
+  options.stdinPath = "input.txt";
+  PtySession session(options);
+  session.send("1");
+  EXPECT_EQ(session.waitForExit(), Ending::exited(1));
+  EXPECT_TRUE(session.output().ends_with(
+      "Please enter its lower case version: "
+      "Error: input ended before the lower case version of a character was typed\n"))
+      << session.output();
+  EXPECT_EQ(readFileBytes(kRecordFile), formatRecords({stored[0], {"x", "y"}}));
+  EXPECT_EQ(readFileBytes("Kestrelbook.cfg"), kConfig);  // nothing was learned
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(EditRecordTest, RetypesFieldsAndSaves) {
     EXPECT_EQ(editRecord(book.program, 1), Screen(screen::SelectRecord{}));
     records[1] = c.after;
     EXPECT_EQ(book.program.records, records);
-    EXPECT_EQ(readFileBytes(kRecordFile), recordFileOf(records));
+    EXPECT_EQ(readFileBytes(kRecordFile), formatRecords(records));
     EXPECT_EQ(book.program.matches, (std::vector<std::uint32_t>{1, 2}));
     EXPECT_EQ(book.program.currentMatch, 1u);
   }
@@ -77,7 +77,7 @@ TEST(DeleteRecordTest, MiddleRecordGoesAndTheRestMoveUp) {
   std::vector<Record> rest = numberedRecords(5);
   rest.erase(rest.begin() + 2);
   EXPECT_EQ(book.program.records, rest);
-  EXPECT_EQ(readFileBytes(kRecordFile), recordFileOf(rest));
+  EXPECT_EQ(readFileBytes(kRecordFile), formatRecords(rest));
   EXPECT_TRUE(book.program.matches.empty());
   EXPECT_EQ(book.console.transcript(), deletionReport(3));
 }
@@ -88,7 +88,7 @@ TEST(DeleteRecordTest, LastRecordTakesTheFileWithIt) {
     TempDir dir;
     SmallBook book(numberedRecords(1));
     if (fileThere) {
-      writeFileBytes(kRecordFile, recordFileOf(numberedRecords(1)));
+      writeFileBytes(kRecordFile, formatRecords(numberedRecords(1)));
     }
     EXPECT_EQ(deleteRecord(book.program, 0), Screen(screen::MainMenu{}));
     EXPECT_TRUE(book.program.records.empty());
@@ -119,7 +119,7 @@ TEST(DeleteDatabaseTest, OnlyYesRemovesEverythingAndOnlyFourKeysAnswer) {
     SCOPED_TRACE(c.keys);
     TempDir dir;
     writeFileBytes("Kestrelbook.cfg", "[columns]\r\nname\r\n[special_characters]\r\n\xC4 228\r\n");
-    writeFileBytes(kRecordFile, recordFileOf(numberedRecords(2)));
+    writeFileBytes(kRecordFile, formatRecords(numberedRecords(2)));
     SmallBook book(numberedRecords(2));
     book.console.addKeys(c.keys);
     EXPECT_EQ(deleteDatabase(book.program), Screen(screen::MainMenu{}));

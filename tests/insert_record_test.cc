@@ -70,7 +70,7 @@ TEST_P(DuplicateTest, ReportsTheEarliestEqualRecord) {
   std::vector<Record> all = c.earlier;
   all.push_back(c.typed);
   EXPECT_EQ(book.program.records, all);
-  EXPECT_EQ(readFileBytes(kRecordFile), recordFileOf(all));
+  EXPECT_EQ(readFileBytes(kRecordFile), formatRecords(all));
   const std::string& transcript = book.console.transcript();
   if (c.duplicate < 0) {
     EXPECT_EQ(next, Screen(screen::MainMenu{}));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "config/configuration.h"
+#include "store/record_file.h"
 #include "test_program.h"
 
 namespace kestrel {
@@ -29,18 +30,6 @@ inline std::vector<Record> numberedRecords(int count) {
     records.push_back({std::string("r").append(number), number});
   }
   return records;
-}
-
-/// The record file holding the records.
-inline std::string recordFileOf(const std::vector<Record>& records) {
-  std::string file;
-  for (const Record& record : records) {
-    for (const std::string& field : record) {
-      file += field + "\r\n";
-    }
-    file += "\xC2\xAD\r\n";
-  }
-  return file;
 }
 
 /// The bytes that learning dialogues in the transcript asked about, in order.
